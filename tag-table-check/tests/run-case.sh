@@ -1,0 +1,72 @@
+#!/bin/sh
+# Runs the checker once, as a user would, and compares its standard output
+# (byte for byte), standard error (must be empty), exit status and the calls
+# it made into libexif with what is expected.
+#
+#   run-case.sh STAND_IN_DIR TABLE STATUS STDOUT [LINE...] -- COMMAND [ARG...]
+#
+# TABLE is what the stand-in libexif serves (see stand-in.c), or "installed"
+# to run against the real library.  STDOUT is "captured", "full" (/dev/full)
+# or "closed".  Each LINE is one line of the expected standard output.
+set -u -f
+stand_in=$1 table=$2 status=$3 stdout=$4
+shift 4
+
+work=$(mktemp -d) || exit 2
+trap 'rm -rf "$work"' EXIT
+: >"$work/expected" && : >"$work/out" && : >"$work/trace" || exit 2
+while [ "$1" != -- ]; do
+    printf '%s\n' "$1" >>"$work/expected"
+    shift
+done
+shift
+
+# The stand-in logs count, then "tag i" and "name i" for every entry but the
+# last; the real library must not leave a trace at all.
+if [ "$table" = installed ]; then
+    : >"$work/calls"
+else
+    (
+        set -- $table
+        echo count
+        i=0
+        while [ $((i + 1)) -lt $# ]; do
+            printf 'tag %d\nname %d\n' $i $i
+            i=$((i + 1))
+        done
+    ) >"$work/calls"
+    STAND_IN_TABLE=$table LD_LIBRARY_PATH=$stand_in
+    export STAND_IN_TABLE LD_LIBRARY_PATH
+fi
+STAND_IN_TRACE=$work/trace
+export STAND_IN_TRACE
+
+case $stdout in
+    captured) "$@" >"$work/out" 2>"$work/err" ;;
+    full) "$@" >/dev/full 2>"$work/err" ;;
+    closed) "$@" >&- 2>"$work/err" ;;
+    *) echo "unknown STDOUT: $stdout" >&2; exit 2 ;;
+esac
+rc=$?
+
+failed=0
+if [ "$rc" != "$status" ]; then
+    echo "exit status $rc, expected $status"
+    failed=1
+fi
+if ! cmp -s "$work/expected" "$work/out"; then
+    echo "standard output differs (- expected, + actual):"
+    diff -u "$work/expected" "$work/out" | tail -n +3
+    failed=1
+fi
+if [ -s "$work/err" ]; then
+    echo "standard error is not empty:"
+    cat "$work/err"
+    failed=1
+fi
+if ! cmp -s "$work/calls" "$work/trace"; then
+    echo "calls into libexif differ (- expected, + actual):"
+    diff -u "$work/calls" "$work/trace" | tail -n +3
+    failed=1
+fi
+exit $failed

@@ -1,0 +1,74 @@
+/* A stand-in for libexif.so.12, loaded in place of the real library through
+ * the loader's search path.  It serves the table written in STAND_IN_TABLE:
+ * hex tag numbers separated by blanks, with "!" right after a tag whose entry
+ * has no name.  Every call it receives is appended to the file named in
+ * STAND_IN_TRACE, so a test sees the calls and their order, not just the output. */
+
+#include <stdarg.h>
+#include <stdio.h>
+#include <stdlib.h>
+
+#include <libexif/exif-tag.h>
+
+enum { max_entries = 64 };
+
+static unsigned int entries;
+static unsigned int tags[max_entries];
+static int nameless[max_entries];
+
+static void load(void)
+{
+	static int loaded;
+	const char *p = getenv("STAND_IN_TABLE");
+	char *end;
+
+	if (loaded || p == NULL)
+		return;
+	loaded = 1;
+	while (entries < max_entries) {
+		unsigned long tag = strtoul(p, &end, 16);
+		if (end == p)
+			break;
+		tags[entries] = (unsigned int)tag;
+		nameless[entries] = *end == '!';
+		entries++;
+		p = end + nameless[entries - 1];
+	}
+}
+
+static void record(const char *format, ...) __attribute__((format(printf, 1, 2)));
+
+static void record(const char *format, ...)
+{
+	const char *path = getenv("STAND_IN_TRACE");
+	FILE *trace = path ? fopen(path, "a") : NULL;
+	va_list args;
+
+	if (trace == NULL)
+		return;
+	va_start(args, format);
+	vfprintf(trace, format, args);
+	va_end(args);
+	fclose(trace);
+}
+
+unsigned int exif_tag_table_count(void)
+{
+	load();
+	record("count\n");
+	return entries;
+}
+
+ExifTag exif_tag_table_get_tag(unsigned int n)
+{
+	load();
+	record("tag %u\n", n);
+	return n < entries ? (ExifTag)tags[n] : (ExifTag)0;
+}
+
+const char *exif_tag_table_get_name(unsigned int n)
+{
+	load();
+	record("name %u\n", n);
+	return n < entries && !nameless[n] ? "StandIn" : NULL;
+}
