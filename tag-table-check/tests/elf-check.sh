@@ -1,13 +1,66 @@
 #!/bin/sh
-# Reads the built checker's ELF headers: at run time it must need libexif.so.12
-# and libc.so.6 and nothing else (no C++ runtime, no libm, no libgcc_s).
+# Reads the built checker's ELF headers and fails when something is missing.
 #
-#   elf-check.sh READELF BINARY
+#   elf-check.sh needed|hardening|armhf READELF BINARY CONFIG
+#
+# needed:    at run time it needs libexif.so.12 and libc.so.6, nothing else.
+# hardening: PIE, full RELRO, a non-executable stack, and in optimised builds
+#            _FORTIFY_SOURCE; the stack protector where GCC recorded its flags.
+# armhf:     built for ARMv7, passing floating-point arguments in VFP registers.
 set -u
-readelf=$1 binary=$2
+check=$1 readelf=$2 binary=$3 config=$4
+failed=0
+fail() {
+    echo "$*"
+    failed=1
+}
 
-needed=$("$readelf" -d "$binary" | sed -n 's/.*(NEEDED).*\[\(.*\)\]$/\1/p' | sort | tr '\n' ' ')
-if [ "$needed" != "libc.so.6 libexif.so.12 " ]; then
-    echo "needed libraries: $needed; expected exactly libc.so.6 libexif.so.12"
-    exit 1
-fi
+symbols=$("$readelf" --dyn-syms -W "$binary")
+dynamic=$("$readelf" -d -W "$binary")
+case $symbols in
+    *__asan_init* | *__ubsan_handle*) sanitized=yes ;;
+    *) sanitized=no ;;
+esac
+
+case $check in
+needed)
+    needed=$(echo "$dynamic" | sed -n 's/.*(NEEDED).*\[\(.*\)\]$/\1/p' | sort | tr '\n' ' ')
+    if [ $sanitized = yes ]; then
+        # The sanitizers' runtime brings libraries of its own.
+        for lib in libc.so.6 libexif.so.12; do
+            case " $needed" in *" $lib "*) ;; *) fail "$lib is not needed: $needed" ;; esac
+        done
+    elif [ "$needed" != "libc.so.6 libexif.so.12 " ]; then
+        fail "needed libraries: $needed; expected exactly libc.so.6 libexif.so.12"
+    fi
+    ;;
+hardening)
+    "$readelf" -h "$binary" | grep -q 'Type:.*DYN' || fail "not position-independent (ELF type is not DYN)"
+    echo "$dynamic" | grep -q '(FLAGS_1).*PIE' || fail "no PIE flag in the dynamic section"
+    echo "$dynamic" | grep -qE '\(FLAGS\).*BIND_NOW|\(FLAGS_1\).*NOW' || fail "no BIND_NOW: RELRO is only partial"
+    segments=$("$readelf" -l -W "$binary")
+    echo "$segments" | grep -q 'GNU_RELRO' || fail "no GNU_RELRO segment"
+    echo "$segments" | grep -qE 'GNU_STACK.* RW +0x' || fail "stack is executable or unmarked: $(echo "$segments" | grep GNU_STACK)"
+    if [ "$config" != Debug ] && [ $sanitized = no ]; then
+        echo "$symbols" | grep -q ' UND __printf_chk' || fail "printf is not fortified (_FORTIFY_SOURCE)"
+    fi
+    producer=$("$readelf" --debug-dump=info "$binary" 2>/dev/null | grep -m1 'DW_AT_producer.*GNU C++')
+    if [ -n "$producer" ]; then
+        case $producer in
+            *-fstack-protector-strong*) ;;
+            *) fail "not compiled with -fstack-protector-strong: $producer" ;;
+        esac
+    else
+        echo "no GCC record of the compiler flags in this build: stack protector not checked"
+    fi
+    ;;
+armhf)
+    attributes=$("$readelf" -A "$binary")
+    echo "$attributes" | grep -qE '^ *Tag_CPU_arch: v7$' || fail "not built for ARMv7: $(echo "$attributes" | grep Tag_CPU_arch:)"
+    echo "$attributes" | grep -qE '^ *Tag_ABI_VFP_args: VFP registers$' || fail "not the hard-float calling convention"
+    ;;
+*)
+    fail "unknown check: $check"
+    ;;
+esac
+exit $failed
