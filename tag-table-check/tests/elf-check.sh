@@ -1,14 +1,14 @@
 #!/bin/sh
 # Reads the built checker's ELF headers and fails when something is missing.
 #
-#   elf-check.sh needed|hardening|armhf READELF BINARY CONFIG
+#   elf-check.sh needed|hardening|armhf READELF BINARY FORTIFIED
 #
 # needed:    at run time it needs libexif.so.12 and libc.so.6, nothing else.
-# hardening: PIE, full RELRO, a non-executable stack, and in optimised builds
-#            _FORTIFY_SOURCE; the stack protector where GCC recorded its flags.
+# hardening: PIE, full RELRO, a non-executable stack; a fortified printf when
+#            FORTIFIED is "yes"; the stack protector where GCC recorded flags.
 # armhf:     built for ARMv7, passing floating-point arguments in VFP registers.
 set -u
-check=$1 readelf=$2 binary=$3 config=$4
+check=$1 readelf=$2 binary=$3 fortified=$4
 failed=0
 fail() {
     echo "$*"
@@ -41,11 +41,14 @@ hardening)
     segments=$("$readelf" -l -W "$binary")
     echo "$segments" | grep -q 'GNU_RELRO' || fail "no GNU_RELRO segment"
     echo "$segments" | grep -qE 'GNU_STACK.* RW +0x' || fail "stack is executable or unmarked: $(echo "$segments" | grep GNU_STACK)"
-    if [ "$config" != Debug ] && [ $sanitized = no ]; then
+    if [ "$fortified" = yes ]; then
         echo "$symbols" | grep -q ' UND __printf_chk' || fail "printf is not fortified (_FORTIFY_SOURCE)"
     fi
-    producer=$("$readelf" --debug-dump=info "$binary" 2>/dev/null | grep -m1 'DW_AT_producer.*GNU C++')
-    if [ -n "$producer" ]; then
+    # The producer of the checker's own compile unit, not of any runtime
+    # linked in with it.
+    producer=$("$readelf" --debug-dump=info "$binary" 2>/dev/null |
+        awk '/DW_AT_producer/ { p = $0 } /DW_AT_name.*tag-table-check\.cpp/ { print p; exit }')
+    if echo "$producer" | grep -q 'GNU C++'; then
         case $producer in
             *-fstack-protector-strong*) ;;
             *) fail "not compiled with -fstack-protector-strong: $producer" ;;
