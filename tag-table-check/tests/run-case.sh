@@ -27,6 +27,7 @@ if [ "$table" = installed ]; then
     : >"$work/calls"
 else
     (
+        # shellcheck disable=SC2086 # one word per entry; globbing is off
         set -- $table
         echo count
         i=0
