@@ -51,23 +51,22 @@ esac
 rc=$?
 
 failed=0
+# differs WHAT EXPECTED ACTUAL: report and note a difference between two files.
+differs() {
+    cmp -s "$2" "$3" && return
+    echo "$1 differ (- expected, + actual):"
+    diff -u "$2" "$3" | tail -n +3
+    failed=1
+}
 if [ "$rc" != "$status" ]; then
     echo "exit status $rc, expected $status"
     failed=1
 fi
-if ! cmp -s "$work/expected" "$work/out"; then
-    echo "standard output differs (- expected, + actual):"
-    diff -u "$work/expected" "$work/out" | tail -n +3
-    failed=1
-fi
+differs "standard output lines" "$work/expected" "$work/out"
+differs "calls into libexif" "$work/calls" "$work/trace"
 if [ -s "$work/err" ]; then
     echo "standard error is not empty:"
     cat "$work/err"
-    failed=1
-fi
-if ! cmp -s "$work/calls" "$work/trace"; then
-    echo "calls into libexif differ (- expected, + actual):"
-    diff -u "$work/calls" "$work/trace" | tail -n +3
     failed=1
 fi
 exit $failed
