@@ -31,8 +31,8 @@ static void load(void)
 			break;
 		tags[entries] = (unsigned int)tag;
 		nameless[entries] = *end == '!';
+		p = nameless[entries] ? end + 1 : end;
 		entries++;
-		p = end + nameless[entries - 1];
 	}
 }
 
