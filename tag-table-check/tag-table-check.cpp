@@ -3,6 +3,13 @@
 // every entry that has no name. Exit status 0: the table is sound; 1: it is not.
 // Arguments are ignored; nothing is read but the library's own table.
 
+// Fortify printf where the build optimises, unless the caller's flags, a
+// compiler wrapper or the compiler itself already set a level (0 turns it off):
+// a second definition would warn, and a lower one would undo the caller's.
+#if defined(TAG_TABLE_CHECK_FORTIFY) && defined(__OPTIMIZE__) && !defined(_FORTIFY_SOURCE)
+#define _FORTIFY_SOURCE 2
+#endif
+
 #include <cstdio>
 
 #include <libexif/exif-tag.h>

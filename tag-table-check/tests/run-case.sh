@@ -3,17 +3,17 @@
 # (byte for byte), standard error (must be empty), exit status and the calls
 # it made into libexif with what is expected.
 #
-#   run-case.sh STAND_IN_DIR TABLE STATUS STDOUT [LINE...] -- COMMAND [ARG...]
+#   run-case.sh WORK STAND_IN_DIR TABLE STATUS STDOUT [LINE...] -- COMMAND [ARG...]
 #
+# WORK is a folder of this case's own in the build tree, made anew each run.
 # TABLE is what the stand-in libexif serves (see stand-in.c), or "installed"
 # to run against the real library.  STDOUT is "captured", "full" (/dev/full)
 # or "closed".  Each LINE is one line of the expected standard output.
 set -u -f
-stand_in=$1 table=$2 status=$3 stdout=$4
-shift 4
+work=$1 stand_in=$2 table=$3 status=$4 stdout=$5
+shift 5
 
-work=$(mktemp -d) || exit 2
-trap 'rm -rf "$work"' EXIT
+rm -rf "$work" && mkdir -p "$work" || exit 2
 : >"$work/expected" && : >"$work/out" && : >"$work/trace" || exit 2
 while [ "$1" != -- ]; do
     printf '%s\n' "$1" >>"$work/expected"
