@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // tag-table-check: walk libexif's tag table once and report, on standard
 // output, every entry whose tag number is lower than its predecessor's and
 // every entry that has no name. Exit status 0: the table is sound; 1: it is not.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross-compiles for 32-bit ARMv7 with the hard-float calling convention,
 # using Debian's arm-linux-gnueabihf toolchain and the armhf libexif that
 # multiarch installs beside the host's (libexif-dev:armhf).  The tests run

@@ -1,4 +1,5 @@
 #!/bin/sh
+# SPDX-License-Identifier: MIT
 # Runs the checker once, as a user would, and compares its standard output
 # (byte for byte), standard error (must be empty), exit status and the calls
 # it made into libexif with what is expected.

@@ -1,3 +1,4 @@
+/* SPDX-License-Identifier: MIT */
 /* A stand-in for libexif.so.12, loaded in place of the real library through
  * the loader's search path.  It serves the table written in STAND_IN_TABLE:
  * hex tag numbers separated by blanks, with "!" right after a tag whose entry
