@@ -1,8 +1,8 @@
 #!/bin/sh
 # SPDX-License-Identifier: MIT
 # Fails unless the built checker needs exactly libexif.so.12 and libc.so.6 at
-# run time (a sanitized build also needs the sanitizers' runtime and its
-# libraries, and may need nothing else of its own).
+# run time.  A sanitized build brings the sanitizers' runtime libraries too,
+# so there the two must only be among what it needs.
 #
 #   needed.sh READELF BINARY
 #
