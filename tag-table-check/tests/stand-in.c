@@ -3,11 +3,17 @@
  * the loader's search path.  It serves the table written in STAND_IN_TABLE:
  * hex tag numbers separated by blanks, with "!" right after a tag whose entry
  * has no name.  Every call it receives is appended to the file named in
- * STAND_IN_TRACE, so a test sees the calls and their order, not just the output. */
+ * STAND_IN_TRACE, so a test sees the calls and their order, not just the output.
+ * The names it hands out point into a page that cannot be read: a checker that
+ * looks at a name's text instead of comparing the pointer with null crashes. */
+
+#define _DEFAULT_SOURCE /* MAP_ANONYMOUS */
 
 #include <stdarg.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <sys/mman.h>
+#include <unistd.h>
 
 #include <libexif/exif-tag.h>
 
@@ -16,6 +22,7 @@ enum { max_entries = 64 };
 static unsigned int entries;
 static unsigned int tags[max_entries];
 static int nameless[max_entries];
+static const char *unreadable_name;
 
 static void load(void)
 {
@@ -26,6 +33,10 @@ static void load(void)
 	if (loaded || p == NULL)
 		return;
 	loaded = 1;
+	unreadable_name = mmap(NULL, (size_t)sysconf(_SC_PAGESIZE), PROT_NONE,
+			       MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+	if (unreadable_name == MAP_FAILED)
+		abort();
 	while (entries < max_entries) {
 		unsigned long tag = strtoul(p, &end, 16);
 		if (end == p)
@@ -71,5 +82,5 @@ const char *exif_tag_table_get_name(unsigned int n)
 {
 	load();
 	record("name %u\n", n);
-	return n < entries && !nameless[n] ? "StandIn" : NULL;
+	return n < entries && !nameless[n] ? unreadable_name : NULL;
 }
