@@ -51,6 +51,13 @@ case $stdout in
 esac
 rc=$?
 
+# The shell gives 126 when the kernel refuses to run the checker at all.
+if [ "$rc" = 126 ] && [ -n "${CROSS_WITHOUT_EMULATOR-}" ] && [ -x "$1" ]; then
+    echo "not run: this machine cannot run $CROSS_WITHOUT_EMULATOR programs," \
+        "and no CMAKE_CROSSCOMPILING_EMULATOR is set"
+    exit 77
+fi
+
 failed=0
 # differs WHAT EXPECTED ACTUAL: report and note a difference between two files.
 differs() {
