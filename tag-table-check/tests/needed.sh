@@ -6,17 +6,22 @@
 # line happened to record: a packager's --no-as-needed may list libstdc++,
 # libm or libgcc_s, and on 32-bit ARM the stack guard lives in the loader.
 #
-#   needed.sh READELF BINARY
+#   needed.sh READELF BINARY LIBC_ONLY
 #
-# READELF may be GNU's or LLVM's; both print the same columns.  A sanitized
-# build brings the sanitizers' runtime, whose needs are not the checker's:
-# there, libexif.so.12 and libc.so.6 must only be among the needed libraries.
+# LIBC_ONLY is a program built by the same toolchain that takes nothing but
+# the C library: what it needs is the C library, under whatever name
+# (libc.so.6, musl's libc.so, a BSD's libc.so.7).  READELF may be GNU's or
+# LLVM's; both print the same columns.  A sanitized build brings the
+# sanitizers' runtime, whose needs are not the checker's: there, libexif.so.12
+# and the C library must only be among the needed libraries.
 set -u
-readelf=$1 binary=$2
+readelf=$1 binary=$2 libc_only=$3
 failed=0
 
-needed=$("$readelf" -d -W "$binary" | sed -n 's/.*(NEEDED).*\[\(.*\)\]$/\1/p' | sort | tr '\n' ' ')
-for lib in libc.so.6 libexif.so.12; do
+needed() { "$readelf" -d -W "$1" | sed -n 's/.*(NEEDED).*\[\(.*\)\]$/\1/p' | sort | tr '\n' ' '; }
+needed=$(needed "$binary")
+libc=$(needed "$libc_only")
+for lib in libexif.so.12 $libc; do
     case " $needed" in
         *" $lib "*) ;;
         *) echo "$lib is not among the needed libraries: $needed"; failed=1 ;;
@@ -30,17 +35,24 @@ fi
 # names itself in the version needs: only the C library and the loader may.
 interp=$("$readelf" -l -W "$binary" | sed -n 's/.*program interpreter: \(.*\)\]$/\1/p')
 for file in $("$readelf" -V -W "$binary" | sed -n 's/.*File: \([^ ]*\).*/\1/p' | sort -u); do
-    case $file in
-        libc.so.6 | libexif.so.12 | "${interp##*/}") ;;
+    case " libexif.so.12 ${interp##*/} $libc" in
+        *" $file "*) ;;
         *) echo "takes versioned symbols from $file"; failed=1 ;;
     esac
 done
 
-# libexif does not version its symbols; nothing else unversioned may be taken.
-others=$("$readelf" --dyn-syms -W "$binary" | awk '$7 == "UND" && $5 != "WEAK" && $8 != "" && $8 !~ /@/ &&
-    $8 !~ /^exif_tag_table_(count|get_tag|get_name)$/ { printf " %s", $8 }')
-if [ -n "$others" ]; then
-    echo "takes unversioned symbols other than libexif's accessors:$others"
-    failed=1
+# libexif does not version its symbols.  Where the C library does, nothing
+# else unversioned may be taken; where it does not (musl), its symbols cannot
+# be told from another unversioned library's, and the check above must do.
+unversioned() {
+    "$readelf" --dyn-syms -W "$1" | awk '$7 == "UND" && $5 != "WEAK" && $8 != "" && $8 !~ /@/ &&
+        $8 !~ /^exif_tag_table_(count|get_tag|get_name)$/ { printf " %s", $8 }'
+}
+if [ -z "$(unversioned "$libc_only")" ]; then
+    others=$(unversioned "$binary")
+    if [ -n "$others" ]; then
+        echo "takes unversioned symbols other than libexif's accessors:$others"
+        failed=1
+    fi
 fi
 exit $failed

@@ -4,12 +4,19 @@
 # (byte for byte), standard error (must be empty), exit status and the calls
 # it made into libexif with what is expected.
 #
-#   run-case.sh WORK STAND_IN_DIR TABLE STATUS STDOUT [LINE...] -- COMMAND [ARG...]
+#   run-case.sh WORK STAND_IN TABLE STATUS STDOUT [LINE...] -- COMMAND [ARG...]
 #
 # WORK is a folder of this case's own in the build tree, made anew each run.
-# TABLE is what the stand-in libexif serves (see stand-in.c), or "installed"
-# to run against the real library.  STDOUT is "captured", "full" (/dev/full)
-# or "closed".  Each LINE is one line of the expected standard output.
+# STAND_IN is the stand-in libexif.so.12.  TABLE is what it serves (see
+# stand-in.c), or "installed" to run against the library that the checker
+# itself loads.  STDOUT is "captured", "full" (/dev/full) or "closed".  Each
+# LINE is one line of the expected standard output.  Exit status 77: the case
+# cannot be run on this machine, for the reason printed.
+#
+# TARGET_PROBE, in a cross build with no emulator, names a program built for
+# the TARGET that needs only the C library: where it does not start, neither
+# can the checker, and the case is not run.  Only a program of the suite's
+# own can tell: the checker's status would not say why it failed.
 set -u -f
 work=$1 stand_in=$2 table=$3 status=$4 stdout=$5
 shift 5
@@ -21,6 +28,12 @@ while [ "$1" != -- ]; do
     shift
 done
 shift
+
+if [ -n "${TARGET_PROBE-}" ] && ! "$TARGET_PROBE" >/dev/null 2>&1; then
+    echo "not run: this machine cannot start ${TARGET-the target's} programs," \
+        "and no CMAKE_CROSSCOMPILING_EMULATOR is set"
+    exit 77
+fi
 
 # The stand-in logs count, then "tag i" and "name i" for every entry but the
 # last; the real library must not leave a trace at all.
@@ -37,26 +50,34 @@ else
             i=$((i + 1))
         done
     ) >"$work/calls"
-    STAND_IN_TABLE=$table LD_LIBRARY_PATH=$stand_in
-    export STAND_IN_TABLE LD_LIBRARY_PATH
+    # Preloaded, the stand-in is libexif.so.12 before any search begins, so
+    # a search path that the binary records (DT_RPATH, which comes before
+    # LD_LIBRARY_PATH) cannot lead to another.  A program of this machine that
+    # starts a cross-built checker must not preload it itself: qemu-user
+    # hands QEMU_SET_ENV to its guest alone, and LD_LIBRARY_PATH serves any
+    # other emulator.
+    preload=LD_PRELOAD=$stand_in
+    if [ -n "${STAND_IN_TARGET_LOADER_ONLY-}" ]; then
+        preload="QEMU_SET_ENV=${QEMU_SET_ENV:+$QEMU_SET_ENV,}$preload"
+    fi
+    set -- env STAND_IN_TABLE="$table" LD_LIBRARY_PATH="${stand_in%/*}" "$preload" "$@"
 fi
 STAND_IN_TRACE=$work/trace
 export STAND_IN_TRACE
 
 case $stdout in
     captured) "$@" >"$work/out" 2>"$work/err" ;;
-    full) "$@" >/dev/full 2>"$work/err" ;;
+    full)
+        # Where /dev/full is missing, writing there would make a file of it.
+        if [ ! -c /dev/full ]; then
+            echo "not run: /dev/full is not a character device here"
+            exit 77
+        fi
+        "$@" >/dev/full 2>"$work/err" ;;
     closed) "$@" >&- 2>"$work/err" ;;
     *) echo "unknown STDOUT: $stdout" >&2; exit 2 ;;
 esac
 rc=$?
-
-# The shell gives 126 when the kernel refuses to run the checker at all.
-if [ "$rc" = 126 ] && [ -n "${CROSS_WITHOUT_EMULATOR-}" ] && [ -x "$1" ]; then
-    echo "not run: this machine cannot run $CROSS_WITHOUT_EMULATOR programs," \
-        "and no CMAKE_CROSSCOMPILING_EMULATOR is set"
-    exit 77
-fi
 
 failed=0
 # differs WHAT EXPECTED ACTUAL: report and note a difference between two files.
