@@ -55,12 +55,14 @@ else
     # LD_LIBRARY_PATH) cannot lead to another.  A program of this machine that
     # starts a cross-built checker must not preload it itself: qemu-user
     # hands QEMU_SET_ENV to its guest alone, and LD_LIBRARY_PATH serves any
-    # other emulator.
+    # other emulator.  GCC's AddressSanitizer runtime insists on coming first
+    # among the libraries; the stand-in replaces none of its functions.
     preload=LD_PRELOAD=$stand_in
     if [ -n "${STAND_IN_TARGET_LOADER_ONLY-}" ]; then
         preload="QEMU_SET_ENV=${QEMU_SET_ENV:+$QEMU_SET_ENV,}$preload"
     fi
-    set -- env STAND_IN_TABLE="$table" LD_LIBRARY_PATH="${stand_in%/*}" "$preload" "$@"
+    set -- env STAND_IN_TABLE="$table" LD_LIBRARY_PATH="${stand_in%/*}" "$preload" \
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" "$@"
 fi
 STAND_IN_TRACE=$work/trace
 export STAND_IN_TRACE
