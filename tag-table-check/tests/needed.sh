@@ -8,12 +8,11 @@
 #
 #   needed.sh READELF BINARY LIBC_ONLY
 #
-# LIBC_ONLY is a program built by the same toolchain that takes nothing but
-# the C library: what it needs is the C library, under whatever name
-# (libc.so.6, musl's libc.so, a BSD's libc.so.7).  READELF may be GNU's or
-# LLVM's; both print the same columns.  A sanitized build brings the
-# sanitizers' runtime, whose needs are not the checker's: there, libexif.so.12
-# and the C library must only be among the needed libraries.
+# What LIBC_ONLY, built by the same toolchain, needs is the C library, under
+# whatever name (libc.so.6, musl's libc.so, a BSD's libc.so.7).  READELF may
+# be GNU's or LLVM's.  A sanitized build brings the sanitizers' runtime, whose
+# needs are not the checker's: there, libexif.so.12 and the C library must
+# only be among the needed libraries.
 set -u
 readelf=$1 binary=$2 libc_only=$3
 failed=0

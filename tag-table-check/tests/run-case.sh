@@ -15,8 +15,7 @@
 #
 # TARGET_PROBE, in a cross build with no emulator, names a program built for
 # the TARGET that needs only the C library: where it does not start, neither
-# can the checker, and the case is not run.  Only a program of the suite's
-# own can tell: the checker's status would not say why it failed.
+# can the checker, whose own status would not say why.
 set -u -f
 work=$1 stand_in=$2 table=$3 status=$4 stdout=$5
 shift 5
