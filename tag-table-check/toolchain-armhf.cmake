@@ -5,7 +5,7 @@
 # the ARM binaries through qemu-arm:
 #
 #   cmake -S tag-table-check -B build-armhf \
-#         --toolchain toolchain-armhf.cmake
+#         --toolchain "$PWD/tag-table-check/toolchain-armhf.cmake"
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR armv7l)
 
