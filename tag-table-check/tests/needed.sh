@@ -14,6 +14,9 @@
 # needs are not the checker's: there, libexif.so.12 and the C library must
 # only be among the needed libraries.
 set -u
+# readelf's words are translated: read them as written, whatever the locale.
+LC_ALL=C
+export LC_ALL
 readelf=$1 binary=$2 libc_only=$3
 failed=0
 
@@ -33,6 +36,10 @@ fi
 # Every library that versions its symbols (libstdc++, libm, libgcc_s, glibc)
 # names itself in the version needs: only the C library and the loader may.
 interp=$("$readelf" -l -W "$binary" | sed -n 's/.*program interpreter: \(.*\)\]$/\1/p')
+if [ -z "$interp" ]; then
+    echo "no program interpreter in what $readelf says of $binary"
+    failed=1
+fi
 for file in $("$readelf" -V -W "$binary" | sed -n 's/.*File: \([^ ]*\).*/\1/p' | sort -u); do
     case " libexif.so.12 ${interp##*/} $libc" in
         *" $file "*) ;;

@@ -20,19 +20,19 @@ set -u -f
 work=$1 stand_in=$2 table=$3 status=$4 stdout=$5
 shift 5
 
-rm -rf "$work" && mkdir -p "$work" || exit 2
-: >"$work/expected" && : >"$work/out" && : >"$work/trace" || exit 2
+# Under `ctest -T memcheck`, valgrind runs this shell too, and follows it
+# into the checker.  The shell never frees its heap: leaving by exec, into a
+# program that valgrind is told not to follow, keeps the shell out of the
+# report, which then speaks of the checker and the stand-in alone.
+leave() { exec sh -c 'exit "$1"' sh "$1"; }
+
+rm -rf "$work" && mkdir -p "$work" || leave 2
+: >"$work/expected" && : >"$work/out" && : >"$work/trace" || leave 2
 while [ "$1" != -- ]; do
     printf '%s\n' "$1" >>"$work/expected"
     shift
 done
 shift
-
-if [ -n "${TARGET_PROBE-}" ] && ! "$TARGET_PROBE" >/dev/null 2>&1; then
-    echo "not run: this machine cannot start ${TARGET-the target's} programs," \
-        "and no CMAKE_CROSSCOMPILING_EMULATOR is set"
-    exit 77
-fi
 
 # The stand-in logs count, then "tag i" and "name i" for every entry but the
 # last; the real library must not leave a trace at all.
@@ -49,34 +49,68 @@ else
             i=$((i + 1))
         done
     ) >"$work/calls"
-    # Preloaded, the stand-in is libexif.so.12 before any search begins, so
-    # a search path that the binary records (DT_RPATH, which comes before
-    # LD_LIBRARY_PATH) cannot lead to another.  A program of this machine that
-    # starts a cross-built checker must not preload it itself: qemu-user
-    # hands QEMU_SET_ENV to its guest alone, and LD_LIBRARY_PATH serves any
-    # other emulator.  GCC's AddressSanitizer runtime insists on coming first
-    # among the libraries; the stand-in replaces none of its functions.
-    preload=LD_PRELOAD=$stand_in
-    if [ -n "${STAND_IN_TARGET_LOADER_ONLY-}" ]; then
-        preload="QEMU_SET_ENV=${QEMU_SET_ENV:+$QEMU_SET_ENV,}$preload"
-    fi
-    set -- env STAND_IN_TABLE="$table" LD_LIBRARY_PATH="${stand_in%/*}" "$preload" \
-        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0" "$@"
 fi
-STAND_IN_TRACE=$work/trace
-export STAND_IN_TRACE
+
+# run COMMAND [ARG...]: runs COMMAND in the case's environment, which is the
+# user's with the stand-in put first: their preloads (eatmydata, fakeroot, a
+# sandbox) and library path stay behind it.  A cross-built checker is started
+# by a program of this machine (qemu-user, named as the emulator or by
+# binfmt_misc) whose loader keeps the user's preloads; qemu-user hands
+# QEMU_SET_ENV and QEMU_UNSET_ENV to the target's loader alone, which gets
+# nothing of this machine's to preload.  The loader splits LD_PRELOAD at
+# blanks and qemu QEMU_SET_ENV at commas, so the stand-in is named from its
+# own folder, where the command starts, not by a path that holds the names
+# of the user's folders.
+run() (
+    if [ "$table" = installed ]; then
+        if [ -n "${STAND_IN_TARGET_LOADER_ONLY-}" ]; then
+            QEMU_UNSET_ENV=${QEMU_UNSET_ENV:+$QEMU_UNSET_ENV,}LD_PRELOAD
+            export QEMU_UNSET_ENV
+        fi
+    else
+        # Preloaded, the stand-in is libexif.so.12 before any search begins,
+        # so a search path that the binary records (DT_RPATH, which comes
+        # before LD_LIBRARY_PATH) cannot lead to another.  LD_LIBRARY_PATH
+        # serves an emulator that is not qemu-user.
+        cd "${stand_in%/*}" || exit 2
+        preload=./${stand_in##*/}
+        if [ -n "${STAND_IN_TARGET_LOADER_ONLY-}" ]; then
+            QEMU_SET_ENV=${QEMU_SET_ENV:+$QEMU_SET_ENV,}LD_PRELOAD=$preload
+            export QEMU_SET_ENV
+        else
+            LD_PRELOAD=$preload${LD_PRELOAD:+:$LD_PRELOAD}
+            export LD_PRELOAD
+        fi
+        LD_LIBRARY_PATH=$PWD${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}
+        STAND_IN_TABLE=$table
+        export LD_LIBRARY_PATH STAND_IN_TABLE
+    fi
+    STAND_IN_TRACE=$work/trace
+    # GCC's AddressSanitizer runtime insists on coming first among the
+    # libraries, before any preload; the stand-in and the user's preloads
+    # replace none of its functions.
+    ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0
+    export STAND_IN_TRACE ASAN_OPTIONS
+    exec "$@"
+)
+
+if [ -n "${TARGET_PROBE-}" ] && ! run "$TARGET_PROBE" >/dev/null 2>&1; then
+    echo "not run: this machine cannot start ${TARGET-the target's} programs," \
+        "and no CMAKE_CROSSCOMPILING_EMULATOR is set"
+    leave 77
+fi
 
 case $stdout in
-    captured) "$@" >"$work/out" 2>"$work/err" ;;
+    captured) run "$@" >"$work/out" 2>"$work/err" ;;
     full)
         # Where /dev/full is missing, writing there would make a file of it.
         if [ ! -c /dev/full ]; then
             echo "not run: /dev/full is not a character device here"
-            exit 77
+            leave 77
         fi
-        "$@" >/dev/full 2>"$work/err" ;;
-    closed) "$@" >&- 2>"$work/err" ;;
-    *) echo "unknown STDOUT: $stdout" >&2; exit 2 ;;
+        run "$@" >/dev/full 2>"$work/err" ;;
+    closed) run "$@" >&- 2>"$work/err" ;;
+    *) echo "unknown STDOUT: $stdout" >&2; leave 2 ;;
 esac
 rc=$?
 
@@ -99,4 +133,4 @@ if [ -s "$work/err" ]; then
     cat "$work/err"
     failed=1
 fi
-exit $failed
+leave $failed

@@ -5,7 +5,8 @@
  * has no name.  Every call it receives is appended to the file named in
  * STAND_IN_TRACE, so a test sees the calls and their order, not just the output.
  * The names it hands out point into a page that cannot be read: a checker that
- * looks at a name's text instead of comparing the pointer with null crashes. */
+ * looks at a name's text instead of comparing the pointer with null crashes.
+ * The accessors are exported whatever visibility the build's flags default to. */
 
 #define _DEFAULT_SOURCE /* MAP_ANONYMOUS */
 
@@ -16,6 +17,8 @@
 #include <unistd.h>
 
 #include <libexif/exif-tag.h>
+
+#define EXPORTED __attribute__((visibility("default")))
 
 enum { max_entries = 64 };
 
@@ -64,21 +67,21 @@ static void record(const char *format, ...)
 	fclose(trace);
 }
 
-unsigned int exif_tag_table_count(void)
+EXPORTED unsigned int exif_tag_table_count(void)
 {
 	load();
 	record("count\n");
 	return entries;
 }
 
-ExifTag exif_tag_table_get_tag(unsigned int n)
+EXPORTED ExifTag exif_tag_table_get_tag(unsigned int n)
 {
 	load();
 	record("tag %u\n", n);
 	return n < entries ? (ExifTag)tags[n] : (ExifTag)0;
 }
 
-const char *exif_tag_table_get_name(unsigned int n)
+EXPORTED const char *exif_tag_table_get_name(unsigned int n)
 {
 	load();
 	record("name %u\n", n);
