@@ -51,16 +51,14 @@ else
     ) >"$work/calls"
 fi
 
-# run COMMAND [ARG...]: runs COMMAND in the case's environment, which is the
-# user's with the stand-in put first: their preloads (eatmydata, fakeroot, a
-# sandbox) and library path stay behind it.  A cross-built checker is started
-# by a program of this machine (qemu-user, named as the emulator or by
-# binfmt_misc) whose loader keeps the user's preloads; qemu-user hands
-# QEMU_SET_ENV and QEMU_UNSET_ENV to the target's loader alone, which gets
-# nothing of this machine's to preload.  The loader splits LD_PRELOAD at
-# blanks and qemu QEMU_SET_ENV at commas, so the stand-in is named from its
-# own folder, where the command starts, not by a path that holds the names
-# of the user's folders.
+# run COMMAND [ARG...]: COMMAND in the case's environment, the user's with
+# the stand-in put first: their preloads (eatmydata, fakeroot, a sandbox) and
+# library path stay behind it.  A cross-built checker is started by a program
+# of this machine (qemu-user, as the emulator or through binfmt_misc) that
+# takes the user's preloads itself and hands QEMU_SET_ENV and QEMU_UNSET_ENV
+# to the target's loader alone: that loader gets none of this machine's.  The
+# loader splits LD_PRELOAD at blanks and qemu QEMU_SET_ENV at commas, so the
+# stand-in is named from its own folder, where COMMAND starts.
 run() (
     if [ "$table" = installed ]; then
         if [ -n "${STAND_IN_TARGET_LOADER_ONLY-}" ]; then
