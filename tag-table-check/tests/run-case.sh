@@ -26,8 +26,7 @@ shift 5
 # report, which then speaks of the checker and the stand-in alone.
 leave() { exec sh -c 'exit "$1"' sh "$1"; }
 
-rm -rf "$work" && mkdir -p "$work" || leave 2
-: >"$work/expected" && : >"$work/out" && : >"$work/trace" || leave 2
+{ rm -rf "$work" && mkdir -p "$work" && : >"$work/expected" && : >"$work/out" && : >"$work/trace"; } || leave 2
 while [ "$1" != -- ]; do
     printf '%s\n' "$1" >>"$work/expected"
     shift
@@ -93,7 +92,7 @@ run() (
 )
 
 if [ -n "${TARGET_PROBE-}" ] && ! run "$TARGET_PROBE" >/dev/null 2>&1; then
-    echo "not run: this machine cannot start ${TARGET-the target's} programs," \
+    echo "not run: this host cannot start programs built for ${TARGET:-the target}," \
         "and no CMAKE_CROSSCOMPILING_EMULATOR is set"
     leave 77
 fi
