@@ -6,18 +6,32 @@
 # line happened to record: a packager's --no-as-needed may list libstdc++,
 # libm or libgcc_s, and on 32-bit ARM the stack guard lives in the loader.
 #
-#   needed.sh READELF BINARY LIBC_ONLY
+#   needed.sh BINARY LIBC_ONLY READELF...
 #
 # What LIBC_ONLY, built by the same toolchain, needs is the C library, under
-# whatever name (libc.so.6, musl's libc.so, a BSD's libc.so.7).  READELF may
-# be GNU's or LLVM's.  A sanitized build brings the sanitizers' runtime, whose
-# needs are not the checker's: there, libexif.so.12 and the C library must
-# only be among the needed libraries.
+# whatever name (libc.so.6, musl's libc.so, a BSD's libc.so.7).  The binaries
+# are read with the first READELF that is there, a path or a name on PATH,
+# GNU's or LLVM's; where there is none, the test is skipped (77).  A
+# sanitized build brings the sanitizers' runtime, whose needs are not the
+# checker's: there, libexif.so.12 and the C library must only be among the
+# needed libraries.
 set -u
 # readelf's words are translated: read them as written, whatever the locale.
 LC_ALL=C
 export LC_ALL
-readelf=$1 binary=$2 libc_only=$3
+binary=$1 libc_only=$2
+shift 2
+readelf=
+for candidate; do
+    case $candidate in
+        */*) [ -f "$candidate" ] && [ -x "$candidate" ] ;;
+        *) command -v "$candidate" >/dev/null ;;
+    esac && readelf=$candidate && break
+done
+if [ -z "$readelf" ]; then
+    echo "not run: no readelf to read the binary with; looked for $*"
+    exit 77
+fi
 failed=0
 
 needed() { "$readelf" -d -W "$1" | sed -n 's/.*(NEEDED).*\[\(.*\)\]$/\1/p' | sort | tr '\n' ' '; }
