@@ -1,18 +1,25 @@
 /* SPDX-License-Identifier: MIT */
-/* A stand-in for libexif.so.12, loaded in place of the real library through
- * the loader's search path.  It serves the table written in STAND_IN_TABLE:
- * hex tag numbers separated by blanks, with "!" right after a tag whose entry
- * has no name.  Every call it receives is appended to the file named in
- * STAND_IN_TRACE, so a test sees the calls and their order, not just the output.
- * The names it hands out point into a page that cannot be read: a checker that
- * looks at a name's text instead of comparing the pointer with null crashes.
- * The accessors are exported whatever visibility the build's flags default to. */
+/* A stand-in for libexif.so.12, preloaded in front of the real library (see
+ * run-case.sh).  It serves the table written in STAND_IN_TABLE: hex tag
+ * numbers separated by spaces, with "!" right after a tag whose entry has no
+ * name.  A table it cannot serve whole, with a token that is no such entry or
+ * more entries than it holds, stops the checker with status 99 and a message
+ * on standard error, so the case fails instead of checking another table.
+ * Every call it receives is appended to the file named in STAND_IN_TRACE, so
+ * a test sees the calls and their order, not just the output.  The names it
+ * hands out point into a page that cannot be read: a checker that looks at a
+ * name's text instead of comparing the pointer with null crashes.  The
+ * accessors are exported whatever visibility the build's flags default to. */
 
 #define _DEFAULT_SOURCE /* MAP_ANONYMOUS */
 
+#include <ctype.h>
+#include <errno.h>
+#include <limits.h>
 #include <stdarg.h>
 #include <stdio.h>
 #include <stdlib.h>
+#include <string.h>
 #include <sys/mman.h>
 #include <unistd.h>
 
@@ -27,11 +34,16 @@ static unsigned int tags[max_entries];
 static int nameless[max_entries];
 static const char *unreadable_name;
 
+static void refuse(const char *token, int length, const char *why)
+{
+	fprintf(stderr, "stand-in: STAND_IN_TABLE entry \"%.*s\": %s\n", length, token, why);
+	_exit(99);
+}
+
 static void load(void)
 {
 	static int loaded;
 	const char *p = getenv("STAND_IN_TABLE");
-	char *end;
 
 	if (loaded || p == NULL)
 		return;
@@ -40,14 +52,26 @@ static void load(void)
 			       MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
 	if (unreadable_name == MAP_FAILED)
 		abort();
-	while (entries < max_entries) {
-		unsigned long tag = strtoul(p, &end, 16);
-		if (end == p)
-			break;
+	for (p += strspn(p, " "); *p != '\0'; p += strspn(p, " ")) {
+		const int length = (int)strcspn(p, " ");
+		char *end;
+		unsigned long long tag;
+
+		if (entries == max_entries)
+			refuse(p, length, "more entries than the stand-in holds");
+		if (!isxdigit((unsigned char)*p))
+			refuse(p, length, "not a hex tag number");
+		errno = 0;
+		tag = strtoull(p, &end, 16);
+		if (errno != 0 || tag > UINT_MAX)
+			refuse(p, length, "wider than 32 bits");
+		if (*end == '!')
+			end++;
+		if (end != p + length)
+			refuse(p, length, "only \"!\" may follow the tag number");
 		tags[entries] = (unsigned int)tag;
-		nameless[entries] = *end == '!';
-		p = nameless[entries] ? end + 1 : end;
-		entries++;
+		nameless[entries++] = end[-1] == '!';
+		p = end;
 	}
 }
 
