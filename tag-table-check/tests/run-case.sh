@@ -6,12 +6,12 @@
 #
 #   run-case.sh WORK STAND_IN TABLE STATUS STDOUT [LINE...] -- COMMAND [ARG...]
 #
-# WORK is a folder of this case's own in the build tree, made anew each run.
+# WORK is a directory of this case's own in the build tree, made anew each run.
 # STAND_IN is the stand-in libexif.so.12.  TABLE is what it serves (see
 # stand-in.c), or "installed" to run against the library that the checker
 # itself loads.  STDOUT is "captured", "full" (/dev/full) or "closed".  Each
 # LINE is one line of the expected standard output.  Exit status 77: the case
-# cannot be run on this machine, for the reason printed.
+# cannot be run on the host, for the reason printed.
 #
 # TARGET_PROBE, in a cross build with no emulator, names a program built for
 # the TARGET that needs only the C library: where it does not start, neither
@@ -53,11 +53,11 @@ fi
 # run COMMAND [ARG...]: COMMAND in the case's environment, the user's with
 # the stand-in put first: their preloads (eatmydata, fakeroot, a sandbox) and
 # library path stay behind it.  A cross-built checker is started by a program
-# of this machine (qemu-user, as the emulator or through binfmt_misc) that
+# of the host (qemu-user, as the emulator or through binfmt_misc) that
 # takes the user's preloads itself and hands QEMU_SET_ENV and QEMU_UNSET_ENV
-# to the target's loader alone: that loader gets none of this machine's.  The
-# loader splits LD_PRELOAD at blanks and qemu QEMU_SET_ENV at commas, so the
-# stand-in is named from its own folder, where COMMAND starts.
+# to the target's loader alone: that loader gets none of the host's.  The
+# loader splits LD_PRELOAD at spaces and qemu QEMU_SET_ENV at commas, so the
+# stand-in is named from its own directory, where COMMAND starts.
 run() (
     if [ "$table" = installed ]; then
         if [ -n "${STAND_IN_TARGET_LOADER_ONLY-}" ]; then
