@@ -116,6 +116,13 @@ esac
 rc=$?
 
 failed=0
+# Standard error first: where the stand-in refuses the table, or the checker
+# crashes, it says why, and the differences below follow from that.
+if [ -s "$work/err" ]; then
+    echo "standard error is not empty:"
+    cat "$work/err"
+    failed=1
+fi
 # differs WHAT EXPECTED ACTUAL: report and note a difference between two files.
 differs() {
     cmp -s "$2" "$3" && return
@@ -129,9 +136,4 @@ if [ "$rc" != "$status" ]; then
 fi
 differs "standard output lines" "$work/expected" "$work/out"
 differs "calls into libexif" "$work/calls" "$work/trace"
-if [ -s "$work/err" ]; then
-    echo "standard error is not empty:"
-    cat "$work/err"
-    failed=1
-fi
 leave $failed
