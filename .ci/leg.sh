@@ -1,4 +1,4 @@
-# shellcheck shell=bash
+#!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Sourced by each leg in .ci/legs: stops the leg at the first failure, and
 # moves it into a fresh copy of this repository (.ci/copy-tree) under
